@@ -279,6 +279,10 @@ double median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+double minimum(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
 std::string list(const std::vector<double>& values, const char* format) {
     std::string out;
     char buffer[32];
@@ -337,9 +341,10 @@ int main(int argc, char** argv) {
         const double ck = median(click_ms);
         std::printf("runs: %d of each program, alternating; clicks: %zu\n\n", runs, click_ms.size());
         std::printf("start-up, process start to window mapped (ms)\n");
-        std::printf("  minimal window  median %7.1f   [%s]\n", sm, list(start_m, "%.1f").c_str());
-        std::printf("  tovrane         median %7.1f   [%s]\n", st, list(start_t, "%.1f").c_str());
-        std::printf("  ratio           %.2f x   target <= 1.10 x   %s\n\n", st / sm, st / sm <= 1.10 ? "met" : "NOT MET");
+        std::printf("  minimal window  median %7.1f   min %7.1f   [%s]\n", sm, minimum(start_m), list(start_m, "%.1f").c_str());
+        std::printf("  tovrane         median %7.1f   min %7.1f   [%s]\n", st, minimum(start_t), list(start_t, "%.1f").c_str());
+        std::printf("  ratio of medians %.2f x (of minimums %.2f x)   target <= 1.10 x   %s\n\n", st / sm,
+                    minimum(start_t) / minimum(start_m), st / sm <= 1.10 ? "met" : "NOT MET");
         std::printf("resident memory once idle (MB)\n");
         std::printf("  minimal window  median %7.2f   [%s]\n", rm, list(rss_m, "%.2f").c_str());
         std::printf("  tovrane         median %7.2f   [%s]\n", rt, list(rss_t, "%.2f").c_str());

@@ -192,6 +192,16 @@ int check(const std::string& shot_path, const std::string& spiral_path, const st
         throw std::runtime_error("unknown expectation " + expect);
     }
 
+    // The words must be in the button picture at all, or finding them on
+    // the face proves nothing.
+    int ink = 0;
+    for (int y = kInk.top; y <= kInk.bottom; ++y)
+        for (int x = kInk.left; x <= kInk.right; ++x) ink += !(button.at(x, y) == spiral.at(x, y));
+    if (ink < 500) {
+        std::printf("FAIL: the button picture holds no words (%d pixels differ from the spiral)\n", ink);
+        pass = false;
+    }
+
     int dx = 0, dy = 0;
     if (!words_on_face(shot, button, dx, dy)) {
         std::printf("FAIL: the button's face does not show the words whole\n");
