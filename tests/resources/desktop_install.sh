@@ -2,10 +2,11 @@
 # Installs the build into a scratch directory and checks what the desktop
 # needs: the program, its desktop entry, and the entry's icon in the hicolor
 # theme, each icon pixel for pixel against its map.
-#   desktop_install.sh <build-dir> <icon-map-dir>
+#   desktop_install.sh <cmake> <build-dir> <icon-map-dir>
 set -euo pipefail
-build=$1
-maps=$2
+cmake=$1
+build=$2
+maps=$3
 for tool in desktop-file-validate identify; do
   command -v $tool >/dev/null || { echo "$tool is missing"; exit 1; }
 done
@@ -14,7 +15,7 @@ convert=$(command -v convert-im6.q16 || command -v /usr/bin/convert || command -
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-DESTDIR=$scratch cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR=$scratch "$cmake" --install "$build" --prefix /usr >/dev/null
 root=$scratch/usr
 status=0
 fail() { echo "FAIL: $*"; status=1; }

@@ -2,7 +2,6 @@
 // handling of lengths and alignment for other values.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 
 #include "test_files.h"
@@ -33,12 +32,20 @@ TEST(VersionBlock, RootLengthIsTheWholeBlock) {
 // The string table's key spells out the one translation pair.
 TEST(VersionBlock, TranslationAgreesWithTheStringTableKey) {
     const std::string dump = dump_version_block(read_bytes(generated("version.bin")));
-    std::smatch translation;
-    ASSERT_TRUE(std::regex_search(dump, translation, std::regex(R"(Translation length \d+ value 4 binary: ([0-9A-F]{4}) ([0-9A-F]{4}))")));
-    std::smatch table;
-    ASSERT_TRUE(std::regex_search(dump, table, std::regex(R"(\n\s+[0-9A-F]{4} ([0-9A-F]{8}) length \d+ value 0 text\n)")));
-    EXPECT_EQ(table[1].str(), translation[1].str() + translation[2].str());
-    EXPECT_EQ(assets::string_table_key(assets::tovrane_version_values()), "040904B0");
+    // "Translation length 36 value 4 binary: 0409 04B0"
+    const std::string translation_mark = "Translation length 36 value 4 binary: ";
+    const std::size_t translation = dump.find(translation_mark);
+    ASSERT_NE(translation, std::string::npos) << dump;
+    const std::string pair = dump.substr(translation + translation_mark.size(), 9);
+    // The table is the one child of StringFileInfo: "<offset> <key> length ..."
+    const std::size_t string_file_info = dump.find("StringFileInfo");
+    ASSERT_NE(string_file_info, std::string::npos);
+    const std::size_t table_line = dump.find('\n', string_file_info) + 1;
+    const std::size_t key_at = dump.find_first_not_of(' ', table_line) + 5;
+    const std::string key = dump.substr(key_at, dump.find(' ', key_at) - key_at);
+    EXPECT_EQ(key, pair.substr(0, 4) + pair.substr(5, 4));
+    EXPECT_EQ(key, "040904B0");
+    EXPECT_EQ(assets::string_table_key(assets::tovrane_version_values()), key);
 }
 
 TEST(VersionBlock, WritesOnlyTheGivenStrings) {
