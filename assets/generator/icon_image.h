@@ -3,7 +3,6 @@
 // both stored bottom-up with every row filled to a multiple of 4 bytes.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
