@@ -5,7 +5,7 @@
 #
 #   user_session.sh <scenario> <tovrane> <shot_check> <wm_close> <generated dir>
 #
-# Scenarios: session, odd_text, fast_clicks, close_during_box.
+# Scenarios: session, odd_text, fast_clicks, close_during_box, other_events.
 set -euo pipefail
 scenario=$1 tovrane=$2 shot_check=$3 wm_close=$4 generated=$5
 
@@ -272,8 +272,31 @@ close_during_box() {
   fi
 }
 
+other_events() {
+  start_tovrane
+  step "clicks outside the button, keys and a move run none of the program's code"
+  xdotool mousemove --window "$main" 10 10 click 1
+  xdotool mousemove --window "$main" 600 400 click --repeat 2 --delay 20 1
+  xdotool mousemove --window "$main" 230 244 click 3
+  xdotool windowfocus --sync "$main"
+  xdotool key Escape a F1
+  xdotool windowmove --sync "$main" 50 60
+  sleep 0.5
+  require_alive
+  [ "$(count_windows question)" -eq 0 ] || fail "an input box opened"
+  [ "$(count_windows Tovrane)" -eq 0 ] || fail "a message box opened"
+  [ "$(count_windows Form1)" -eq 1 ] || fail "the window is gone"
+  expect_screen clean
+
+  step "the button still answers"
+  ask "Still there?"
+  expect_screen clean
+
+  close_and_check
+}
+
 case "$scenario" in
-  session | odd_text | fast_clicks | close_during_box) "$scenario" ;;
+  session | odd_text | fast_clicks | close_during_box | other_events) "$scenario" ;;
   *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac
 echo "PASS: $scenario"
