@@ -10,6 +10,7 @@ namespace rt {
 namespace {
 
 constexpr std::size_t kPrefix = sizeof(std::uint32_t);
+std::size_t g_live_texts = 0;
 
 unsigned char* block_of(const char16_t* text) {
     return reinterpret_cast<unsigned char*>(const_cast<char16_t*>(text)) - kPrefix;
@@ -29,12 +30,17 @@ BSTR alloc_text(std::u16string_view units) {
     auto* first = reinterpret_cast<char16_t*>(block + kPrefix);
     std::memcpy(first, units.data(), bytes);
     first[units.size()] = u'\0';
+    ++g_live_texts;
     return first;
 }
 
 void free_text(BSTR text) {
-    if (text) std::free(block_of(text));
+    if (!text) return;
+    std::free(block_of(text));
+    --g_live_texts;
 }
+
+std::size_t live_text_count() { return g_live_texts; }
 
 std::size_t text_length(const char16_t* text) {
     if (!text) return 0;

@@ -16,6 +16,10 @@ using BSTR = char16_t*;
 BSTR alloc_text(std::u16string_view units);
 void free_text(BSTR text);
 
+// How many allocated texts are alive: lets tests prove that every text a
+// handler made has been released.
+std::size_t live_text_count();
+
 std::size_t text_length(const char16_t* text);  // in code units; 0 for null
 std::u16string_view text_view(const char16_t* text);
 
