@@ -26,9 +26,12 @@ void measure_prompt(const std::string& text, int& w, int& h) {
     h = std::max(h, fl_height());
 }
 
-void wait_until_hidden(Fl_Window& window) {
+// The window must be modal before anything creates its X window (even
+// giving a child the focus does): the toolkit reads the flag only then.
+void wait_until_hidden(Fl_Window& window, Fl_Widget& focus) {
     window.set_modal();
     window.show();
+    focus.take_focus();
     while (window.shown()) Fl::wait();
 }
 
@@ -42,7 +45,7 @@ void PlainText::draw() {
 }
 
 InputBoxWindow::InputBoxWindow(const std::string& title, const std::string& prompt)
-    : Fl_Window(0, 0, 400, 150),
+    : Fl_Window(400, 150),  // the two-argument form: always a top-level window
       title_(title),
       prompt_text_(prompt),
       prompt_(kMargin, kMargin, 400 - 2 * kMargin, 50),
@@ -62,21 +65,18 @@ InputBoxWindow::InputBoxWindow(const std::string& title, const std::string& prom
     cancel_.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
     // Escape and the close button reach the window's own callback: a cancel.
     callback([](Fl_Widget* w, void*) { w->hide(); });
-    // Sizes set, the window is placed by the window manager.
-    free_position();
 }
 
 std::optional<std::string> InputBoxWindow::run() {
     accepted_ = false;
     entry_.value("");
-    entry_.take_focus();
-    wait_until_hidden(*this);
+    wait_until_hidden(*this, entry_);
     if (!accepted_) return std::nullopt;
     return std::string(entry_.value(), static_cast<std::size_t>(entry_.size()));
 }
 
 MessageBoxWindow::MessageBoxWindow(const std::string& title, const std::string& prompt)
-    : Fl_Window(0, 0, 100, 100),
+    : Fl_Window(100, 100),
       title_(title),
       prompt_text_(prompt),
       prompt_(kMargin, kMargin, 10, 10),
@@ -94,11 +94,10 @@ MessageBoxWindow::MessageBoxWindow(const std::string& title, const std::string& 
     size(width, height);
     ok_.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
     callback([](Fl_Widget* w, void*) { w->hide(); });
-    free_position();
 }
 
 int MessageBoxWindow::run() {
-    wait_until_hidden(*this);
+    wait_until_hidden(*this, ok_);
     return 1;
 }
 
