@@ -36,6 +36,19 @@ void click(Fl_Widget& widget) {
     XFlush(fl_display);
 }
 
+// What the window manager sends when the user closes a window.
+void close_window(Fl_Window& window) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.display = fl_display;
+    e.xclient.window = fl_xid(&window);
+    e.xclient.message_type = XInternAtom(fl_display, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(fl_display, "WM_DELETE_WINDOW", False));
+    XSendEvent(fl_display, e.xclient.window, False, NoEventMask, &e);
+    XFlush(fl_display);
+}
+
 bool wait_for(const std::function<bool()>& done, double seconds = 5.0) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (!done()) {
@@ -54,7 +67,9 @@ struct SeenBox {
 // (nothing: Cancel), then OK on the message box.
 class BoxDriver {
 public:
-    BoxDriver(rt::FormWindow& main, std::optional<std::string> typed) : main_(main), typed_(std::move(typed)) {
+    // With `close_boxes`, each box is closed through the window manager instead.
+    BoxDriver(rt::FormWindow& main, std::optional<std::string> typed, bool close_boxes = false)
+        : main_(main), typed_(std::move(typed)), close_boxes_(close_boxes) {
         Fl::add_timeout(0.05, poll, this);
     }
     ~BoxDriver() { Fl::remove_timeout(poll, this); }
@@ -81,7 +96,9 @@ private:
             // While the box is open a click on the window's button must not get through.
             click(main_.button());
             ++clicks_while_open;
-            if (typed_) {
+            if (close_boxes_) {
+                close_window(*input);
+            } else if (typed_) {
                 input->entry().value(typed_->c_str());
                 click(input->ok_button());
             } else {
@@ -89,7 +106,11 @@ private:
             }
         } else if (auto* message = dynamic_cast<rt::MessageBoxWindow*>(open)) {
             seen.push_back({"message", message->label(), message->prompt(), ""});
-            click(message->ok_button());
+            if (close_boxes_) {
+                close_window(*message);
+            } else {
+                click(message->ok_button());
+            }
         } else {
             return;
         }
@@ -99,6 +120,7 @@ private:
 
     rt::FormWindow& main_;
     std::optional<std::string> typed_;
+    bool close_boxes_;
 };
 
 class RealWindow : public ::testing::Test {
@@ -159,14 +181,36 @@ TEST_F(RealWindow, IsBuiltAsDescribedAndAnswersThroughTheRealBoxes) {
         EXPECT_EQ(driver.seen[1].title, "Tovrane");
         EXPECT_EQ(driver.seen[1].prompt, "How am i supposed to answer when you don't give me a question!");
     }
-    // Exactly the two clicks made it through: the ones sent while a box was open did not.
+    // Closing both boxes: the input box returns nothing, the message box OK.
+    {
+        BoxDriver driver(window, std::nullopt, true);
+        click(button);
+        ASSERT_TRUE(wait_for([&] { return driver.seen.size() == 2 && !Fl::modal(); }));
+        EXPECT_EQ(driver.seen[1].prompt, "How am i supposed to answer when you don't give me a question!");
+    }
+    // Exactly the three clicks made it through: the ones sent while a box was open did not.
     wait_for([] { return false; }, 0.3);
-    ASSERT_EQ(program.instance->printed().lines().size(), 1u);
+    ASSERT_EQ(program.instance->printed().lines().size(), 2u);
     EXPECT_EQ(program.instance->printed().lines()[0].text, "1");
+    EXPECT_EQ(program.instance->printed().lines()[1].text, "1");
+    EXPECT_EQ(program.instance->printed().lines()[1].row, 1);
     EXPECT_FALSE(Fl::modal());
 
     window.hide();
     program.instance->Release();
+}
+
+TEST_F(RealWindow, ClosingTheWindowEndsTheProcessWithSuccess) {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "DISPLAY is not set: run under scripts/with-xvfb";
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process, with a display of its own
+    EXPECT_EXIT(
+        {
+            Fl::add_timeout(0.5, [](void*) {
+                if (Fl_Window* window = Fl::first_window()) close_window(*window);
+            });
+            ThunRTMain(tovrane_project_image);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
