@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 #include <FL/x.H>
 
 #include "box_windows.h"
@@ -47,6 +48,18 @@ void close_window(Fl_Window& window) {
     e.xclient.data.l[0] = static_cast<long>(XInternAtom(fl_display, "WM_DELETE_WINDOW", False));
     XSendEvent(fl_display, e.xclient.window, False, NoEventMask, &e);
     XFlush(fl_display);
+}
+
+// The pixels of the window's top-left corner, where printed text begins,
+// after a full repaint.
+std::vector<unsigned char> repainted_corner(Fl_Window& window) {
+    window.redraw();
+    Fl::flush();
+    window.make_current();
+    unsigned char* pixels = fl_read_image(nullptr, 0, 0, 24, 24);
+    std::vector<unsigned char> copy(pixels, pixels + 24 * 24 * 3);
+    delete[] pixels;
+    return copy;
 }
 
 bool wait_for(const std::function<bool()>& done, double seconds = 5.0) {
@@ -151,6 +164,10 @@ TEST_F(RealWindow, IsBuiltAsDescribedAndAnswersThroughTheRealBoxes) {
     EXPECT_TRUE(button.picture_left() == 239 || button.picture_left() == 240);
     EXPECT_EQ(button.picture_top(), 204);
 
+    wait_for([] { return false; }, 0.3);  // let the window be mapped and drawn first
+    const std::vector<unsigned char> corner_before = repainted_corner(window);
+    ASSERT_NE(corner_before, std::vector<unsigned char>(corner_before.size(), 0)) << "the window was not drawn";
+
     // A question: the input box, then a reply under the application title.
     {
         BoxDriver driver(window, std::string("Will it rain?"));
@@ -195,6 +212,8 @@ TEST_F(RealWindow, IsBuiltAsDescribedAndAnswersThroughTheRealBoxes) {
     EXPECT_EQ(program.instance->printed().lines()[1].text, "1");
     EXPECT_EQ(program.instance->printed().lines()[1].row, 1);
     EXPECT_FALSE(Fl::modal());
+    // The printed text is drawn again when the window repaints.
+    EXPECT_NE(repainted_corner(window), corner_before);
 
     window.hide();
     program.instance->Release();
