@@ -12,7 +12,8 @@ void require_missing(const VARIANT* v, const char* what) {
     if (!v || !is_missing(*v)) raise(ErrorNumber::invalid_call, std::string("The ") + what + " of a box is not supported");
 }
 
-// An empty variant shows as the empty text, as a missing prompt would be an error.
+// A box's prompt or title: a text, directly or by reference. An empty variant
+// is the empty text; a missing one is an error.
 std::u16string_view text_argument(const VARIANT* v, const char* what) {
     if (!v || is_missing(*v)) raise(ErrorNumber::invalid_call, std::string("A box needs its ") + what);
     if (v->vt == VT_EMPTY) return {};
