@@ -1,6 +1,8 @@
 #include "toolkit_prefs.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -30,19 +32,50 @@ std::vector<fs::path> preference_paths() {
     return paths;
 }
 
+// A preference file that was there before the toolkit's read, as it was.
+struct KeptFile {
+    fs::path path;
+    std::string bytes;
+    fs::file_time_type modified;
+};
+
+bool read_whole(const fs::path& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
 }  // namespace
 
 void settle_toolkit_preferences() {
     std::vector<fs::path> created;
+    std::vector<KeptFile> kept;
     const std::vector<fs::path> paths = preference_paths();
     std::error_code ec;
     for (const fs::path& p : paths) {
-        if (!fs::exists(fs::symlink_status(p, ec))) created.push_back(p);
+        const fs::file_status status = fs::symlink_status(p, ec);
+        if (!fs::exists(status)) {
+            created.push_back(p);
+        } else if (fs::is_regular_file(status)) {
+            KeptFile file{p, {}, fs::last_write_time(p, ec)};
+            if (!ec && read_whole(p, file.bytes)) kept.push_back(std::move(file));
+        }
     }
     (void)Fl::option(Fl::OPTION_VISIBLE_FOCUS);  // the first read: all options are cached from now on
     // Remove only what did not exist before, the file first, then its folders
     // if they are empty (fs::remove leaves a folder with contents alone).
     for (const fs::path& p : created) fs::remove(p, ec);
+    // The read also writes an existing file back in the toolkit's own layout;
+    // put back the user's bytes and time, so the file is as it was.
+    for (const KeptFile& file : kept) {
+        std::string now;
+        if (read_whole(file.path, now) && now != file.bytes) {
+            std::ofstream out(file.path, std::ios::binary | std::ios::trunc);
+            out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+        }
+        fs::last_write_time(file.path, file.modified, ec);
+    }
 }
 
 }  // namespace rt

@@ -51,8 +51,22 @@ wait_no_window() {
 
 count_windows() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | wc -l; }
 
+# A listing of the home and working folders: every path with its size,
+# modification time and contents' checksum.
+folder_state() {
+  (cd "$scratch" && find home work -printf '%p %s %T@\n' | sort
+   find home work -type f -exec md5sum {} + | sort)
+}
+
 start_tovrane() {
   step "start"
+  # The user already has preferences of the toolkit's own, in a layout of
+  # their own and with an old time: they must stay exactly as they are.
+  mkdir -p "$home/.fltk/fltk.org"
+  printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n[.]\n; a note\n[./options]\nArrowFocus:1\n' \
+    >"$home/.fltk/fltk.org/fltk.prefs"
+  touch -d '2020-01-02 03:04:05' "$home/.fltk/fltk.org/fltk.prefs"
+  folder_state >"$logs/folders.before"
   (cd "$work" && exec env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
      HOME="$home" "$tovrane" >"$logs/out" 2>"$logs/err") &
   pid=$!
@@ -131,9 +145,8 @@ close_and_check() {
   wait "$pid" || status=$?
   pid=""
   [ "$status" -eq 0 ] || fail "Tovrane ended with status $status ($(cat "$logs/err"))"
-  local written
-  written=$(find "$home" "$work" -mindepth 1 | head)
-  [ -z "$written" ] || fail "Tovrane wrote files: $written"
+  folder_state >"$logs/folders.after"
+  diff "$logs/folders.before" "$logs/folders.after" || fail "Tovrane changed its home or working folder (above)"
   [ ! -s "$logs/out" ] || fail "Tovrane printed to its standard output: $(head -c 300 "$logs/out")"
   if [ -s "$logs/err" ]; then echo "standard error (not a failure): $(head -c 300 "$logs/err")"; fi
 }
