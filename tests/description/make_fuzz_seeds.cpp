@@ -1,0 +1,36 @@
+// Writes a small seed corpus for the description fuzzer: a valid description
+// with 2 x 2 pictures, and truncated and mutated variants of it.
+//   make_fuzz_seeds <out-dir>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "small_description.h"
+
+namespace {
+
+void write_seed(const std::string& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(dir + "/" + name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_fuzz_seeds <out-dir>\n";
+        return 2;
+    }
+    const std::string dir = argv[1];
+    const std::vector<std::uint8_t> good = small_description();
+    write_seed(dir, "small-valid", good);
+    for (std::size_t cut : {std::size_t{5}, std::size_t{93}, std::size_t{120}, good.size() / 2, good.size() - 1}) {
+        write_seed(dir, "small-cut-" + std::to_string(cut), {good.begin(), good.begin() + static_cast<long>(cut)});
+    }
+    for (std::size_t at = 0; at < good.size(); at += 37) {
+        std::vector<std::uint8_t> flipped = good;
+        flipped[at] ^= 0xFF;
+        write_seed(dir, "small-flip-" + std::to_string(at), flipped);
+    }
+    return 0;
+}

@@ -1,0 +1,8 @@
+// A window description with the real layout and settings but 2 x 2 pictures,
+// small enough to truncate and mutate at every byte.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+std::vector<std::uint8_t> small_description();
