@@ -1,7 +1,10 @@
 // Writes a small seed corpus for the description fuzzer: a valid description
-// with 2 x 2 pictures, and truncated and mutated variants of it.
-//   make_fuzz_seeds <out-dir>
+// with 2 x 2 pictures, truncated and mutated variants of it, and the inputs
+// kept as hex dumps under malformed/.
+//   make_fuzz_seeds <out-dir> <malformed-dir>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <iostream>
 #include <string>
 
@@ -14,11 +17,25 @@ void write_seed(const std::string& dir, const std::string& name, const std::vect
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// A malformed/*.hex file: '#' lines are comments, the rest hex bytes.
+std::vector<std::uint8_t> read_hex(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::vector<std::uint8_t> bytes;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) bytes.push_back(static_cast<std::uint8_t>(std::stoul(word, nullptr, 16)));
+    }
+    return bytes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: make_fuzz_seeds <out-dir>\n";
+    if (argc != 3) {
+        std::cerr << "usage: make_fuzz_seeds <out-dir> <malformed-dir>\n";
         return 2;
     }
     const std::string dir = argv[1];
@@ -31,6 +48,11 @@ int main(int argc, char** argv) {
         std::vector<std::uint8_t> flipped = good;
         flipped[at] ^= 0xFF;
         write_seed(dir, "small-flip-" + std::to_string(at), flipped);
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(argv[2])) {
+        if (entry.path().extension() == ".hex") {
+            write_seed(dir, "malformed-" + entry.path().stem().string(), read_hex(entry.path()));
+        }
     }
     return 0;
 }
