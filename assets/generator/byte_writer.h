@@ -1,46 +1,43 @@
-// Builds a little-endian byte image: fields appended in order, lengths written
-// as placeholders and patched once the data they count is in place, padding
-// written explicitly.
+// A growing little-endian byte buffer for the resource writers. Lengths that
+// are only known after a block's children are written go in as placeholders
+// and are patched afterwards; padding is always written explicitly.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace assets {
 
 class ByteWriter {
 public:
-    std::size_t size() const { return bytes_.size(); }
-    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-
     void u8(std::uint8_t value);
     void u16(std::uint16_t value);
     void u32(std::uint32_t value);
-    void i16(std::int16_t value) { u16(static_cast<std::uint16_t>(value)); }
-    void i32(std::int32_t value) { u32(static_cast<std::uint32_t>(value)); }
-    void append(std::span<const std::uint8_t> data);
-    void zeros(std::size_t count);
-    // 8-bit characters and a closing NUL.
-    void c_text(std::string_view text);
+    void bytes(const std::vector<std::uint8_t>& data);
+
+    // ASCII text as UTF-16 little-endian with its closing NUL. Only 7-bit
+    // characters are accepted: every key and value we write is plain ASCII.
+    void utf16z(std::string_view text);
+
     // Zero bytes up to the next multiple of `alignment`.
     void pad_to(std::size_t alignment);
 
-    // Reserves a 32-bit field and returns where it stands, for patch_u32.
+    // Writes a zero of the given width and returns where it sits.
+    std::size_t placeholder_u16();
     std::size_t placeholder_u32();
-    void patch_u32(std::size_t at, std::uint32_t value);
-    void patch_bytes(std::size_t at, std::span<const std::uint8_t> data);
+    // Overwrites an earlier placeholder; the value must fit.
+    void patch_u16(std::size_t offset, std::size_t value);
+    void patch_u32(std::size_t offset, std::size_t value);
 
-    // The current size as a 32-bit offset; throws if it no longer fits.
-    std::uint32_t offset32() const;
+    std::size_t size() const { return buffer_.size(); }
+    const std::vector<std::uint8_t>& data() const { return buffer_; }
+    std::vector<std::uint8_t> take() { return std::move(buffer_); }
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint8_t> buffer_;
 };
-
-// Narrows a size to 32 bits, throwing std::length_error if it does not fit.
-std::uint32_t to_u32(std::size_t value, const char* what);
 
 }  // namespace assets

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "byte_writer.h"
+#include "image_fields.h"
 
 namespace assets {
 namespace {
@@ -23,6 +24,11 @@ void counted_text(ByteWriter& out, const std::string& text) {
     out.u8(0);
 }
 
+std::uint32_t length32(std::size_t size, const char* what) {
+    if (size > std::numeric_limits<std::uint32_t>::max()) throw std::runtime_error(std::string(what) + " too large");
+    return static_cast<std::uint32_t>(size);
+}
+
 std::uint32_t bmp_size_field(const std::vector<std::uint8_t>& bmp) {
     if (bmp.size() < 6 || bmp[0] != 'B' || bmp[1] != 'M') throw std::runtime_error("picture is not a BMP file");
     return static_cast<std::uint32_t>(bmp[2]) | static_cast<std::uint32_t>(bmp[3]) << 8 |
@@ -31,18 +37,18 @@ std::uint32_t bmp_size_field(const std::vector<std::uint8_t>& bmp) {
 
 // Picture value: L, then the stream: tag, N, the BMP file (L = N + 8).
 void picture(ByteWriter& out, const SourceProperty& property) {
-    const std::uint32_t n = to_u32(property.bytes.size(), "picture");
+    const std::uint32_t n = length32(property.bytes.size(), "picture");
     if (bmp_size_field(property.bytes) != n) {
         throw std::runtime_error("BMP file " + property.picture_name + ": its size field is not its length");
     }
     const std::size_t length_at = out.placeholder_u32();
     const std::size_t stream_start = out.size();
-    out.append(kPictureTag);
+    put_bytes(out, kPictureTag);
     const std::size_t count_at = out.placeholder_u32();
     const std::size_t picture_start = out.size();
-    out.append(property.bytes);
-    out.patch_u32(count_at, to_u32(out.size() - picture_start, "picture"));
-    out.patch_u32(length_at, to_u32(out.size() - stream_start, "picture stream"));
+    put_bytes(out, property.bytes);
+    out.patch_u32(count_at, out.size() - picture_start);
+    out.patch_u32(length_at, out.size() - stream_start);
 }
 
 void property_value(ByteWriter& out, const SourceProperty& property) {
@@ -52,14 +58,14 @@ void property_value(ByteWriter& out, const SourceProperty& property) {
     case ValueForm::Short: out.u16(static_cast<std::uint16_t>(v.at(0))); break;
     case ValueForm::Long: out.u32(static_cast<std::uint32_t>(v.at(0))); break;
     case ValueForm::Shorts4:
-        for (std::size_t i = 0; i < 4; ++i) out.i16(static_cast<std::int16_t>(v.at(i)));
+        for (std::size_t i = 0; i < 4; ++i) out.u16(static_cast<std::uint16_t>(v.at(i)));
         break;
     case ValueForm::Longs4:
-        for (std::size_t i = 0; i < 4; ++i) out.i32(static_cast<std::int32_t>(v.at(i)));
+        for (std::size_t i = 0; i < 4; ++i) out.u32(static_cast<std::uint32_t>(v.at(i)));
         break;
     case ValueForm::Text: counted_text(out, property.text); break;
     case ValueForm::Picture: picture(out, property); break;
-    case ValueForm::Raw: out.append(property.bytes); break;
+    case ValueForm::Raw: put_bytes(out, property.bytes); break;
     }
 }
 
@@ -76,19 +82,19 @@ void record(ByteWriter& out, const SourceRecord& source) {
         property_value(out, property);
     }
     out.u8(0xFF);
-    out.patch_u32(size_at, to_u32(out.size() - start, "record"));
+    out.patch_u32(size_at, out.size() - start);
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> write_description(const DescriptionSource& source) {
     ByteWriter out;
-    out.append(kSignature);
+    put_bytes(out, kSignature);
     out.u8(0x01);
-    out.append(source.window_id);
-    out.append(source.object_id);
-    out.append(source.class_id);
-    out.zeros(36);
+    put_bytes(out, source.window_id);
+    put_bytes(out, source.object_id);
+    put_bytes(out, source.class_id);
+    put_zeros(out, 36);
     const std::size_t count_at = out.placeholder_u32();
     if (count_at != kCountOffset) throw std::logic_error("description head is not 93 bytes");
     record(out, source.window);
@@ -97,8 +103,8 @@ std::vector<std::uint8_t> write_description(const DescriptionSource& source) {
     out.u8(0x02);
     out.u8(0x04);
     // The count runs from its own first byte through the end byte.
-    out.patch_u32(count_at, to_u32(out.size() - kCountOffset, "description"));
-    return out.bytes();
+    out.patch_u32(count_at, out.size() - kCountOffset);
+    return out.take();
 }
 
 }  // namespace assets

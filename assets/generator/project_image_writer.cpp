@@ -3,26 +3,18 @@
 #include <stdexcept>
 
 #include "byte_writer.h"
+#include "image_fields.h"
 
 namespace assets {
 namespace {
 
-constexpr std::uint32_t kHeaderFixedSize = 0x68;
-constexpr std::uint32_t kProjectInfoSize = 0x08;
-constexpr std::uint32_t kObjectTableSize = 0x4C;
-constexpr std::uint32_t kDescriptorSize = 0x30;
+constexpr std::size_t kHeaderFixedSize = 0x68;
 constexpr std::uint32_t kWindowEntrySize = 80;
 
-// Writes `value` into the 32-bit field `field` bytes into the block at `block`.
-void patch(ByteWriter& out, std::size_t block, std::size_t field, std::uint32_t value) {
-    out.patch_u32(block + field, value);
-}
-
-// Reserves a zero-filled block of `size` bytes and returns where it starts.
-std::size_t block(ByteWriter& out, std::uint32_t size) {
-    const std::size_t at = out.size();
-    out.zeros(size);
-    return at;
+// Writes zeros up to `offset` bytes past `block`, so the next field stands there.
+void zeros_to(ByteWriter& out, std::size_t block, std::size_t offset) {
+    if (out.size() > block + offset) throw std::logic_error("fields of a block written out of order");
+    put_zeros(out, block + offset - out.size());
 }
 
 }  // namespace
@@ -31,60 +23,85 @@ std::vector<std::uint8_t> write_project_image(const ProjectSource& project, cons
                                               const Guid& object_id, std::span<const std::uint8_t> description) {
     ByteWriter out;
 
-    // Project header: the fixed part, its settings written in place.
-    const std::size_t header = block(out, kHeaderFixedSize);
-    out.patch_u32(header, 'T' | 'V' << 8 | 'P' << 16 | 'H' << 24);
-    patch(out, header, 0x24, project.locale);
-    patch(out, header, 0x28, project.second_locale);
-    patch(out, header, 0x2C, project.startup_procedure);
-    patch(out, header, 0x3C, project.threading_flags);
-    patch(out, header, 0x40, project.thread_count);
-    patch(out, header, 0x44, static_cast<std::uint32_t>(project.window_count) |
-                                  static_cast<std::uint32_t>(project.external_count) << 16);
-    out.zeros(16);
+    // Project header, fixed part. Pointers to what follows are placeholders
+    // patched once their targets are written.
+    const std::size_t header = out.size();
+    put_bytes(out, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>("TVPH"), 4));
+    zeros_to(out, header, 0x24);
+    out.u32(project.locale);
+    out.u32(project.second_locale);
+    out.u32(project.startup_procedure);
+    const std::size_t info_pointer = out.placeholder_u32();  // +0x30
+    zeros_to(out, header, 0x3C);
+    out.u32(project.threading_flags);
+    out.u32(project.thread_count);
+    out.u16(project.window_count);
+    out.u16(project.external_count);
+    zeros_to(out, header, 0x4C);
+    const std::size_t window_list_pointer = out.placeholder_u32();
+    zeros_to(out, header, 0x58);
+    std::size_t text_pointers[4];
+    for (std::size_t& at : text_pointers) at = out.placeholder_u32();
+    if (out.size() != kHeaderFixedSize) throw std::logic_error("project header's fixed part is not 0x68 bytes");
+    put_zeros(out, 16);
 
     // The header's four texts, packed, then filled to the next 32-bit boundary.
     const std::string* const texts[] = {&project.application_title, &project.executable_name, &project.help_file,
                                         &project.project_name};
     for (std::size_t i = 0; i < 4; ++i) {
-        patch(out, header, 0x58 + 4 * i, out.offset32());
-        out.c_text(*texts[i]);
+        out.patch_u32(text_pointers[i], out.size());
+        put_c_text(out, *texts[i]);
     }
     out.pad_to(4);
 
-    const std::size_t info = block(out, kProjectInfoSize);
-    patch(out, header, 0x30, static_cast<std::uint32_t>(info));
+    // Project information record: +0x04 leads to the object table.
+    out.patch_u32(info_pointer, out.size());
+    out.u32(0);
+    const std::size_t table_pointer = out.placeholder_u32();
 
-    const std::size_t table = block(out, kObjectTableSize);
-    patch(out, info, 0x04, static_cast<std::uint32_t>(table));
-    patch(out, table, 0x2C, 1);
-    patch(out, table, 0x44, project.table_locale);
-    patch(out, table, 0x48, project.table_second_locale);
+    // Object table.
+    const std::size_t table = out.size();
+    out.patch_u32(table_pointer, table);
+    zeros_to(out, table, 0x2C);
+    out.u32(1);  // one object: the question window
+    const std::size_t descriptors_pointer = out.placeholder_u32();  // +0x30
+    zeros_to(out, table, 0x40);
+    const std::size_t project_name_pointer = out.placeholder_u32();
+    out.u32(project.table_locale);
+    out.u32(project.table_second_locale);
 
-    const std::size_t descriptor = block(out, kDescriptorSize);
-    patch(out, table, 0x30, static_cast<std::uint32_t>(descriptor));
-    out.patch_bytes(descriptor, object_id);
+    // The window's object descriptor: its identifier, and +0x18 its name.
+    const std::size_t descriptor = out.size();
+    out.patch_u32(descriptors_pointer, descriptor);
+    put_bytes(out, object_id);
+    zeros_to(out, descriptor, 0x18);
+    const std::size_t object_name_pointer = out.placeholder_u32();
+    zeros_to(out, descriptor, 0x30);
 
-    patch(out, table, 0x40, out.offset32());
-    out.c_text(project.project_name);
+    out.patch_u32(project_name_pointer, out.size());
+    put_c_text(out, project.project_name);
     out.pad_to(4);
-    patch(out, descriptor, 0x18, out.offset32());
-    out.c_text(project.object_name);
+    out.patch_u32(object_name_pointer, out.size());
+    put_c_text(out, project.object_name);
     out.pad_to(4);
 
     // Window list: one entry giving the description's identifier, size and place.
-    const std::size_t entry = block(out, kWindowEntrySize);
-    patch(out, header, 0x4C, static_cast<std::uint32_t>(entry));
-    patch(out, entry, 0, kWindowEntrySize);
-    out.patch_bytes(entry + 4, window_id);
-    patch(out, entry, 40, 0x90);
-    patch(out, entry, 64, to_u32(description.size(), "window description"));
-    patch(out, entry, 76, 0x4C);
+    const std::size_t entry = out.size();
+    out.patch_u32(window_list_pointer, entry);
+    out.u32(kWindowEntrySize);
+    put_bytes(out, window_id);
+    zeros_to(out, entry, 40);
+    out.u32(0x90);
+    zeros_to(out, entry, 64);
+    out.patch_u32(out.placeholder_u32(), description.size());
+    out.u32(0);
+    const std::size_t location_pointer = out.placeholder_u32();
+    out.u32(0x4C);
 
     out.pad_to(4);
-    patch(out, entry, 72, out.offset32());
-    out.append(description);
-    return out.bytes();
+    out.patch_u32(location_pointer, out.size());
+    put_bytes(out, description);
+    return out.take();
 }
 
 }  // namespace assets

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "byte_writer.h"
+#include "image_fields.h"
 #include "description_source.h"
 #include "description_writer.h"
 #include "project_source.h"
@@ -62,15 +63,12 @@ TEST(ProjectSourceText, EveryKeyOnceAndNoOther) {
     EXPECT_THROW(assets::parse_project_source("window_count 0x10000\n", "p.txt"), std::runtime_error);
 }
 
-TEST(ByteWriter, PatchesOnlyWhatIsWritten) {
+TEST(ImageFields, TextsAreNulClosedAndCannotHoldANul) {
     assets::ByteWriter out;
-    const std::size_t at = out.placeholder_u32();
-    out.u8(7);
-    out.pad_to(4);
-    out.patch_u32(at, 0x01020304);
-    EXPECT_EQ(out.bytes(), (std::vector<std::uint8_t>{4, 3, 2, 1, 7, 0, 0, 0}));
-    EXPECT_THROW(out.patch_u32(6, 0), std::out_of_range);
-    EXPECT_THROW(out.c_text(std::string("a\0b", 3)), std::invalid_argument);
+    assets::put_c_text(out, "ab");
+    assets::put_zeros(out, 2);
+    EXPECT_EQ(out.data(), (std::vector<std::uint8_t>{'a', 'b', 0, 0, 0}));
+    EXPECT_THROW(assets::put_c_text(out, std::string("a\0b", 3)), std::invalid_argument);
 }
 
 }  // namespace
