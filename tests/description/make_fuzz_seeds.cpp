@@ -1,7 +1,8 @@
-// Writes a small seed corpus for the description fuzzer: a valid description
-// with 2 x 2 pictures, truncated and mutated variants of it, and the inputs
-// kept as hex dumps under malformed/.
-//   make_fuzz_seeds <out-dir> <malformed-dir>
+// Writes small seed corpora for the fuzzers. For the description reader: a
+// valid description with 2 x 2 pictures, truncated and mutated variants of
+// it, and the inputs kept as hex dumps under malformed/. For the project
+// image reader: the project image around that small description.
+//   make_fuzz_seeds <description-dir> <project-image-dir> <malformed-dir>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -34,8 +35,8 @@ std::vector<std::uint8_t> read_hex(const std::filesystem::path& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_fuzz_seeds <out-dir> <malformed-dir>\n";
+    if (argc != 4) {
+        std::cerr << "usage: make_fuzz_seeds <description-dir> <project-image-dir> <malformed-dir>\n";
         return 2;
     }
     const std::string dir = argv[1];
@@ -49,10 +50,11 @@ int main(int argc, char** argv) {
         flipped[at] ^= 0xFF;
         write_seed(dir, "small-flip-" + std::to_string(at), flipped);
     }
-    for (const auto& entry : std::filesystem::directory_iterator(argv[2])) {
+    for (const auto& entry : std::filesystem::directory_iterator(argv[3])) {
         if (entry.path().extension() == ".hex") {
             write_seed(dir, "malformed-" + entry.path().stem().string(), read_hex(entry.path()));
         }
     }
+    write_seed(argv[2], "small-project-image", small_project_image());
     return 0;
 }

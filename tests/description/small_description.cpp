@@ -6,6 +6,8 @@
 #include "bmp_writer.h"
 #include "description_source.h"
 #include "description_writer.h"
+#include "project_image_writer.h"
+#include "project_source.h"
 
 namespace {
 
@@ -14,18 +16,31 @@ std::vector<std::uint8_t> tiny_bmp(std::uint8_t red) {
     return assets::encode_bmp(picture);
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> small_description() {
-    std::ifstream in(TOVRANE_DESCRIPTION_SOURCE);
+std::string read_text(const char* path) {
+    std::ifstream in(path);
     std::ostringstream text;
     text << in.rdbuf();
-    assets::DescriptionSource source = assets::parse_description_source(text.str(), TOVRANE_DESCRIPTION_SOURCE);
+    return text.str();
+}
+
+assets::DescriptionSource small_source() {
+    assets::DescriptionSource source =
+        assets::parse_description_source(read_text(TOVRANE_DESCRIPTION_SOURCE), TOVRANE_DESCRIPTION_SOURCE);
     std::uint8_t red = 10;
     for (auto* record : {&source.window, &source.button}) {
         for (auto& property : record->properties) {
             if (property.form == assets::ValueForm::Picture) property.bytes = tiny_bmp(red++);
         }
     }
-    return assets::write_description(source);
+    return source;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> small_description() { return assets::write_description(small_source()); }
+
+std::vector<std::uint8_t> small_project_image() {
+    const assets::DescriptionSource source = small_source();
+    const assets::ProjectSource names = assets::parse_project_source(read_text(TOVRANE_NAMES_SOURCE), TOVRANE_NAMES_SOURCE);
+    return assets::write_project_image(names, source.window_id, source.object_id, assets::write_description(source));
 }

@@ -6,3 +6,6 @@
 #include <vector>
 
 std::vector<std::uint8_t> small_description();
+
+// The project image around small_description(), with the real names.
+std::vector<std::uint8_t> small_project_image();
