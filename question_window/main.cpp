@@ -1,1 +1,4 @@
-int main() { return 0; }
+#include "project_image.h"
+#include "startup.h"
+
+int main() { ThunRTMain(tovrane_project_image); }
