@@ -1,13 +1,13 @@
 # The window description and the project image around it, from the readable
 # sources in question_window/.
 add_library(tovrane_image_writer STATIC
-  generator/byte_writer.cpp
   generator/source_text.cpp
   generator/description_source.cpp
   generator/description_writer.cpp
   generator/project_source.cpp
   generator/project_image_writer.cpp)
 target_include_directories(tovrane_image_writer PUBLIC generator)
+target_link_libraries(tovrane_image_writer PUBLIC tovrane_asset_rules)
 
 add_executable(make_project_image generator/make_project_image.cpp)
 target_link_libraries(make_project_image PRIVATE tovrane_image_writer)
