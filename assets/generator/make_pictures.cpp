@@ -1,13 +1,12 @@
 // Build-time generator: writes the spiral picture and the button picture.
 //   make_pictures <words.coverage> <out-dir>
 #include <exception>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "bmp_writer.h"
 #include "coverage_map.h"
+#include "file_io.h"
 #include "spiral_rule.h"
 #include "white_blend.h"
 
@@ -37,20 +36,6 @@ assets::Picture make_button(const assets::Picture& spiral, const assets::Coverag
     return picture;
 }
 
-std::string read_text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write_file(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,10 +46,10 @@ int main(int argc, char** argv) {
     try {
         const std::string map_path = argv[1];
         const std::string dir = argv[2];
-        const assets::CoverageMap words = assets::parse_coverage_map(read_text(map_path), assets::kWordsBox, map_path);
+        const assets::CoverageMap words = assets::parse_coverage_map(assets::read_text(map_path), assets::kWordsBox, map_path);
         const assets::Picture spiral = make_spiral();
-        write_file(dir + "/spiral.bmp", assets::encode_bmp(spiral));
-        write_file(dir + "/button.bmp", assets::encode_bmp(make_button(spiral, words)));
+        assets::write_bytes(dir + "/spiral.bmp", assets::encode_bmp(spiral));
+        assets::write_bytes(dir + "/button.bmp", assets::encode_bmp(make_button(spiral, words)));
     } catch (const std::exception& e) {
         std::cerr << "make_pictures: " << e.what() << '\n';
         return 1;
