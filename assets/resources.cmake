@@ -4,7 +4,6 @@
 include(GNUInstallDirs)
 
 add_library(tovrane_resource_rules STATIC
-  generator/byte_writer.cpp
   generator/icon_map.cpp
   generator/icon_image.cpp
   generator/icon_group.cpp
@@ -13,6 +12,7 @@ add_library(tovrane_resource_rules STATIC
   generator/resource_list.cpp
   generator/png_writer.cpp)
 target_include_directories(tovrane_resource_rules PUBLIC generator embedded)
+target_link_libraries(tovrane_resource_rules PUBLIC tovrane_asset_rules)
 
 add_executable(make_resources generator/make_resources.cpp)
 target_link_libraries(make_resources PRIVATE tovrane_resource_rules)

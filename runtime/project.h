@@ -1,6 +1,8 @@
 // What the runtime takes from the project's read-only image at start-up.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "window_settings.h"
@@ -16,6 +18,13 @@ struct LoadedProject {
 // description it names. `project_header` is the start of the image that the
 // process entry hands to ThunRTMain. Bad data raises an error that names the
 // failed check and its byte offset.
+//
+// The header comes with no length of its own: the image is taken to reach as
+// far as the header's own fields say (its texts, the window list entry and
+// the description it names), and everything is then read within that extent.
 LoadedProject load_project(const void* project_header);
+
+// The same, over an image of known length; nothing outside `image` is read.
+LoadedProject load_project(std::span<const std::uint8_t> image);
 
 }  // namespace rt

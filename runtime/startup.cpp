@@ -6,6 +6,7 @@
 #include <FL/Fl.H>
 
 #include "application.h"
+#include "data_error.h"
 #include "default_error.h"
 #include "project.h"
 #include "runtime_error.h"
@@ -25,7 +26,13 @@ struct ClickRoute {
 
 RunningProgram start_program(const void* project_header) {
     settle_toolkit_preferences();
-    const LoadedProject project = load_project(project_header);
+    // A project image that fails a check stops start-up as a bad project.
+    LoadedProject project;
+    try {
+        project = load_project(project_header);
+    } catch (const DataError& e) {
+        raise(ErrorNumber::bad_project, e.what());
+    }
     set_application_title(utf8_to_utf16(project.application_title));
 
     // The header names no start-up procedure: the start-up object is the

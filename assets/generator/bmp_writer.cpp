@@ -2,20 +2,9 @@
 
 #include <stdexcept>
 
+#include "byte_writer.h"
+
 namespace assets {
-namespace {
-
-void put_u16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put_u32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put_u16(out, value & 0xFFFF);
-    put_u16(out, value >> 16);
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> encode_bmp(const Picture& picture) {
     if (picture.width <= 0 || picture.height <= 0 ||
@@ -26,38 +15,36 @@ std::vector<std::uint8_t> encode_bmp(const Picture& picture) {
     const std::uint32_t data_size = row_bytes * static_cast<std::uint32_t>(picture.height);
     const std::uint32_t file_size = 54 + data_size;
 
-    std::vector<std::uint8_t> out;
-    out.reserve(file_size);
-    out.push_back('B');
-    out.push_back('M');
-    put_u32(out, file_size);
-    put_u16(out, 0);
-    put_u16(out, 0);
-    put_u32(out, 54);  // pixel data follows the two headers directly
-    put_u32(out, 40);
-    put_u32(out, static_cast<std::uint32_t>(picture.width));
-    put_u32(out, static_cast<std::uint32_t>(picture.height));  // positive: bottom-up
-    put_u16(out, 1);
-    put_u16(out, 24);
-    put_u32(out, 0);
-    put_u32(out, data_size);
-    put_u32(out, 0);
-    put_u32(out, 0);
-    put_u32(out, 0);
-    put_u32(out, 0);
+    ByteWriter out;
+    out.u8('B');
+    out.u8('M');
+    out.u32(file_size);
+    out.u16(0);
+    out.u16(0);
+    out.u32(54);  // pixel data follows the two headers directly
+    out.u32(40);
+    out.u32(static_cast<std::uint32_t>(picture.width));
+    out.u32(static_cast<std::uint32_t>(picture.height));  // positive: bottom-up
+    out.u16(1);
+    out.u16(24);
+    out.u32(0);
+    out.u32(data_size);
+    out.u32(0);
+    out.u32(0);
+    out.u32(0);
+    out.u32(0);
 
     for (int y = picture.height - 1; y >= 0; --y) {
         for (int x = 0; x < picture.width; ++x) {
             const Rgb& p = picture.at(x, y);
-            out.push_back(p.blue);
-            out.push_back(p.green);
-            out.push_back(p.red);
+            out.u8(p.blue);
+            out.u8(p.green);
+            out.u8(p.red);
         }
-        for (std::uint32_t pad = static_cast<std::uint32_t>(picture.width) * 3; pad < row_bytes; ++pad) {
-            out.push_back(0);
-        }
+        // Rows are filled to 4 bytes counted from the row's start, not the file's.
+        for (std::uint32_t pad = static_cast<std::uint32_t>(picture.width) * 3; pad < row_bytes; ++pad) out.u8(0);
     }
-    return out;
+    return out.take();
 }
 
 }  // namespace assets

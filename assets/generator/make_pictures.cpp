@@ -1,12 +1,14 @@
 // Build-time generator: writes the spiral picture and the button picture.
-//   make_pictures <out-dir>
-#include <cstdio>
-#include <fstream>
+//   make_pictures <words.coverage> <out-dir>
+#include <exception>
 #include <iostream>
 #include <string>
 
 #include "bmp_writer.h"
+#include "coverage_map.h"
+#include "file_io.h"
 #include "spiral_rule.h"
+#include "white_blend.h"
 
 namespace {
 
@@ -21,35 +23,35 @@ assets::Picture make_spiral() {
     return picture;
 }
 
-// The button picture: the spiral with one white row added at the bottom.
-assets::Picture make_button(const assets::Picture& spiral) {
+// The button picture: the spiral with the words blended over it in white, and
+// one white row added at the bottom.
+assets::Picture make_button(const assets::Picture& spiral, const assets::CoverageMap& words) {
     assets::Picture picture{spiral.width, spiral.height + 1, spiral.pixels};
+    for (int y = words.box.top; y < words.box.top + words.box.height; ++y) {
+        for (int x = words.box.left; x < words.box.left + words.box.width; ++x) {
+            picture.at(x, y) = assets::blend_white(picture.at(x, y), words.at(x, y));
+        }
+    }
     picture.pixels.resize(picture.pixels.size() + static_cast<std::size_t>(spiral.width), assets::Rgb{255, 255, 255});
     return picture;
-}
-
-bool write_file(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        std::cerr << "make_pictures: cannot write " << path << '\n';
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: make_pictures <out-dir>\n";
+    if (argc != 3) {
+        std::cerr << "usage: make_pictures <words.coverage> <out-dir>\n";
         return 2;
     }
-    const std::string dir = argv[1];
-    const assets::Picture spiral = make_spiral();
-    const assets::Picture button = make_button(spiral);
-    if (!write_file(dir + "/spiral.bmp", assets::encode_bmp(spiral)) ||
-        !write_file(dir + "/button.bmp", assets::encode_bmp(button))) {
+    try {
+        const std::string map_path = argv[1];
+        const std::string dir = argv[2];
+        const assets::CoverageMap words = assets::parse_coverage_map(assets::read_text(map_path), assets::kWordsBox, map_path);
+        const assets::Picture spiral = make_spiral();
+        assets::write_bytes(dir + "/spiral.bmp", assets::encode_bmp(spiral));
+        assets::write_bytes(dir + "/button.bmp", assets::encode_bmp(make_button(spiral, words)));
+    } catch (const std::exception& e) {
+        std::cerr << "make_pictures: " << e.what() << '\n';
         return 1;
     }
     return 0;

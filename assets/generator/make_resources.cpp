@@ -5,11 +5,11 @@
 // resources.bin (the table embedded in the executable) and the desktop's
 // icons tovrane-32.png and tovrane-16.png.
 #include <exception>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "file_io.h"
 #include "icon_group.h"
 #include "icon_image.h"
 #include "icon_map.h"
@@ -39,15 +39,6 @@ constexpr std::uint16_t kVersionId = 1;
 constexpr std::uint16_t kIconGroupId = 1;
 constexpr std::uint16_t kNeutralLanguage = 0;
 
-void write_file(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
 void generate(const std::string& map_dir, const std::string& out_dir) {
     std::vector<assets::IconImage> images;
     for (const IconSource& source : kIconSources) {
@@ -56,16 +47,16 @@ void generate(const std::string& map_dir, const std::string& out_dir) {
         image.id = source.id;
         image.map = assets::read_icon_map_file(map_dir + "/" + name + ".txt", source.width, source.height, source.depth);
         image.bytes = assets::encode_icon_image(image.map);
-        write_file(out_dir + "/" + name + ".bin", image.bytes);
+        assets::write_bytes(out_dir + "/" + name + ".bin", image.bytes);
         images.push_back(std::move(image));
     }
     const std::vector<std::uint8_t> group = assets::encode_icon_group(images);
-    write_file(out_dir + "/icon-group.bin", group);
-    write_file(out_dir + "/icon.ico", assets::encode_icon_file(images));
+    assets::write_bytes(out_dir + "/icon-group.bin", group);
+    assets::write_bytes(out_dir + "/icon.ico", assets::encode_icon_file(images));
 
     const assets::VersionValues& version_values = assets::tovrane_version_values();
     const std::vector<std::uint8_t> version = assets::encode_version_block(version_values);
-    write_file(out_dir + "/version.bin", version);
+    assets::write_bytes(out_dir + "/version.bin", version);
 
     std::vector<assets::Resource> list;
     list.push_back({resources::kTypeVersion, kVersionId, version_values.language, resources::kCodePageUtf16,
@@ -76,14 +67,14 @@ void generate(const std::string& map_dir, const std::string& out_dir) {
         list.push_back({resources::kTypeIcon, image.id, kNeutralLanguage, resources::kCodePageUtf16,
                         assets::kMoveable | assets::kDiscardable, image.bytes});
     }
-    write_file(out_dir + "/tovrane.res", assets::encode_resource_file(list));
-    write_file(out_dir + "/resources.bin", assets::encode_resource_table(list));
+    assets::write_bytes(out_dir + "/tovrane.res", assets::encode_resource_file(list));
+    assets::write_bytes(out_dir + "/resources.bin", assets::encode_resource_table(list));
 
     // The desktop shows the sixteen-colour images.
     const assets::IconMap& large = images[1].map;
     const assets::IconMap& small = images[2].map;
-    write_file(out_dir + "/tovrane-32.png", assets::encode_png(large.width, large.height, assets::icon_map_pixels(large)));
-    write_file(out_dir + "/tovrane-16.png", assets::encode_png(small.width, small.height, assets::icon_map_pixels(small)));
+    assets::write_bytes(out_dir + "/tovrane-32.png", assets::encode_png(large.width, large.height, assets::icon_map_pixels(large)));
+    assets::write_bytes(out_dir + "/tovrane-16.png", assets::encode_png(small.width, small.height, assets::icon_map_pixels(small)));
 }
 
 }  // namespace
