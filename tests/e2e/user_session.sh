@@ -5,7 +5,7 @@
 #
 #   user_session.sh <scenario> <tovrane> <shot_check> <wm_close> <generated dir>
 #
-# Scenarios: session, odd_text, fast_clicks, close_during_box, other_events.
+# Scenarios: session, odd_text, fast_clicks, close_during_box, other_events, seeding.
 set -euo pipefail
 scenario=$1 tovrane=$2 shot_check=$3 wm_close=$4 generated=$5
 
@@ -308,8 +308,47 @@ other_events() {
   close_and_check
 }
 
+# Asks eight questions and prints a checksum of each reply box's picture:
+# the box shows nothing but the reply, so equal sums mean equal replies.
+reply_sequence() {
+  start_tovrane >&2
+  for i in $(seq 1 8); do
+    open_question
+    xdotool type --delay 2 -- "question $i"
+    xdotool key Return
+    local box
+    box=$(wait_window Tovrane)
+    # The box has drawn its text once two pictures in a row agree.
+    local sum="" last=""
+    for _ in $(seq 1 20); do
+      sleep 0.05
+      sum=$(xwd -silent -id "$box" | md5sum | cut -c1-32)
+      [ "$sum" = "$last" ] && break
+      last=$sum
+    done
+    echo "$sum"
+    xdotool windowfocus --sync "$box"
+    xdotool key Return
+    wait_no_window Tovrane
+  done
+  close_and_check >&2
+}
+
+seeding() {
+  step "two runs started one after the other give different replies"
+  local first second
+  first=$(reply_sequence | tr '\n' ' ')
+  second=$(reply_sequence | tr '\n' ' ')
+  echo "first run:  $first"
+  echo "second run: $second"
+  [ "$first" != "$second" ] || fail "both runs gave the same eight replies: the generator was not seeded from the clock"
+  local kinds
+  kinds=$(echo "$first $second" | tr ' ' '\n' | sort -u | grep -c .)
+  [ "$kinds" -le 6 ] || fail "the reply boxes showed $kinds different pictures, more than the six replies"
+}
+
 case "$scenario" in
-  session | odd_text | fast_clicks | close_during_box | other_events) "$scenario" ;;
+  session | odd_text | fast_clicks | close_during_box | other_events | seeding) "$scenario" ;;
   *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac
 echo "PASS: $scenario"
