@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the built Tovrane from outside, as a user meets it: xdotool for input
 # and window lookup, xwd for screenshots, xclip for pasting long texts. The
-# program runs unchanged, with an empty home and working folder of its own.
+# program runs unchanged, with a home and working folder of its own that it
+# must leave exactly as it found them.
 #
 #   user_session.sh <scenario> <tovrane> <shot_check> <wm_close> <generated dir>
 #
