@@ -58,8 +58,11 @@ void settle_toolkit_preferences() {
         if (!fs::exists(status)) {
             created.push_back(p);
         } else if (fs::is_regular_file(status)) {
+            // An empty file may be one that another program of the toolkit is
+            // rewriting at this moment: putting that back could lose what it
+            // is about to write, so only a file with contents is kept.
             KeptFile file{p, {}, fs::last_write_time(p, ec)};
-            if (!ec && read_whole(p, file.bytes)) kept.push_back(std::move(file));
+            if (!ec && read_whole(p, file.bytes) && !file.bytes.empty()) kept.push_back(std::move(file));
         }
     }
     (void)Fl::option(Fl::OPTION_VISIBLE_FOCUS);  // the first read: all options are cached from now on
