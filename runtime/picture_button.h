@@ -25,7 +25,11 @@ protected:
     void draw() override;
 
 private:
-    Bitmap picture_;
+    // Only the part of the picture that the face can show is kept: the rest
+    // would never be drawn, yet would cost memory and time to hand to X.
+    Bitmap shown_;
+    int picture_left_ = 0, picture_top_ = 0;  // picture pixel at the face's top-left
+    int shown_left_ = 0, shown_top_ = 0;      // picture pixel at shown_'s top-left
     std::unique_ptr<Fl_RGB_Image> image_;
 };
 
