@@ -22,22 +22,13 @@
 #include "box_windows.h"
 #include "project_image.h"
 #include "question_window.h"
+#include "expected_texts.h"
 #include "random.h"
 #include "startup.h"
 #include "text.h"
 
 namespace {
 
-const std::u16string kReplies[7] = {
-    u"",
-    u"My sources say Yes",
-    u"I think you already know the answer",
-    u"Most unlikely",
-    u"The answer is clouded",
-    u"Ask again later",
-    u"Am i your slave or something, STOP asking me questions!!",
-};
-const std::u16string kComplaint = u"How am i supposed to answer when you don't give me a question!";
 
 int failures = 0;
 

@@ -7,20 +7,11 @@
 
 #include "application.h"
 #include "box_answers.h"
+#include "expected_texts.h"
 #include "handlers.h"
 #include "question_window.h"
 #include "text.h"
 
-inline const std::u16string kReplies[7] = {
-    u"",
-    u"My sources say Yes",
-    u"I think you already know the answer",
-    u"Most unlikely",
-    u"The answer is clouded",
-    u"Ask again later",
-    u"Am i your slave or something, STOP asking me questions!!",
-};
-inline const std::u16string kComplaint = u"How am i supposed to answer when you don't give me a question!";
 
 class ClickTest : public ::testing::Test {
 protected:

@@ -1,8 +1,5 @@
 #include "test_files.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <stdexcept>
 
 namespace resource_tests {
@@ -14,20 +11,6 @@ std::string icon_map_path(int id) {
 }
 
 std::string test_data(const std::string& name) { return std::string(RESOURCE_TEST_DIR) + "/" + name; }
-
-std::vector<std::uint8_t> read_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string read_text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::uint16_t u16_at(const std::vector<std::uint8_t>& bytes, std::size_t at) {
     if (at + 2 > bytes.size()) throw std::out_of_range("u16 at " + std::to_string(at) + " past the end");

@@ -5,15 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "file_io.h"
+
 namespace resource_tests {
 
 std::string generated(const std::string& name);
 std::string icon_map_path(int id);
 std::string test_data(const std::string& name);
 
-// The whole file; fails the calling test's assertion when it cannot be read.
-std::vector<std::uint8_t> read_bytes(const std::string& path);
-std::string read_text(const std::string& path);
+// Whole-file reads, shared with the generators; they throw when a file cannot be read.
+using assets::read_bytes;
+using assets::read_text;
 
 std::uint16_t u16_at(const std::vector<std::uint8_t>& bytes, std::size_t at);
 std::uint32_t u32_at(const std::vector<std::uint8_t>& bytes, std::size_t at);
