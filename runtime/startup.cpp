@@ -11,7 +11,7 @@
 #include "project.h"
 #include "runtime_error.h"
 #include "text.h"
-#include "toolkit_prefs.h"
+#include "toolkit_options.h"
 
 namespace rt {
 namespace {
@@ -25,7 +25,7 @@ struct ClickRoute {
 }  // namespace
 
 RunningProgram start_program(const void* project_header) {
-    settle_toolkit_preferences();
+    read_toolkit_options();
     // A project image that fails a check stops start-up as a bad project.
     LoadedProject project;
     try {

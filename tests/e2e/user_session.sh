@@ -10,10 +10,8 @@
 set -euo pipefail
 scenario=$1 tovrane=$2 shot_check=$3 wm_close=$4 generated=$5
 
-[ -n "${DISPLAY:-}" ] || { echo "DISPLAY is not set: run under scripts/with-xvfb" >&2; exit 1; }
-for tool in xdotool xwd xwininfo xclip; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps" >&2; exit 1; }
-done
+. "$(dirname "$0")/common.sh"
+need_tools xdotool xwd xwininfo xclip
 
 scratch=$(mktemp -d)
 home=$scratch/home work=$scratch/work logs=$scratch/logs
@@ -27,7 +25,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "--- $*"; }
 
 alive() { [ -e "/proc/$pid" ] && ! grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null; }
@@ -52,12 +49,8 @@ wait_no_window() {
 
 count_windows() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | wc -l; }
 
-# A listing of the home and working folders: every path with its size,
-# modification time and contents' checksum.
-folder_state() {
-  (cd "$scratch" && find home work -printf '%p %s %T@\n' | sort
-   find home work -type f -exec md5sum {} + | sort)
-}
+# A listing of the home and working folders (common.sh says what it holds).
+folders() { (cd "$scratch" && folder_state home work); }
 
 start_tovrane() {
   step "start"
@@ -67,7 +60,7 @@ start_tovrane() {
   printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n[.]\n; a note\n[./options]\nArrowFocus:1\n' \
     >"$home/.fltk/fltk.org/fltk.prefs"
   touch -d '2020-01-02 03:04:05' "$home/.fltk/fltk.org/fltk.prefs"
-  folder_state >"$logs/folders.before"
+  folders >"$logs/folders.before"
   (cd "$work" && exec env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
      HOME="$home" "$tovrane" >"$logs/out" 2>"$logs/err") &
   pid=$!
@@ -162,7 +155,7 @@ close_and_check() {
   wait "$pid" || status=$?
   pid=""
   [ "$status" -eq 0 ] || fail "Tovrane ended with status $status ($(cat "$logs/err"))"
-  folder_state >"$logs/folders.after"
+  folders >"$logs/folders.after"
   diff "$logs/folders.before" "$logs/folders.after" || fail "Tovrane changed its home or working folder (above)"
   [ ! -s "$logs/out" ] || fail "Tovrane printed to its standard output: $(head -c 300 "$logs/out")"
   if [ -s "$logs/err" ]; then echo "standard error (not a failure): $(head -c 300 "$logs/err")"; fi

@@ -1,14 +1,12 @@
-// What happens to an error that no handler traps, and to the toolkit's
-// preference files: both need a process of their own.
+// What happens to an error that no handler traps: it ends the process, so
+// each case runs in a process of its own.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 #include "application.h"
 #include "box_answers.h"
 #include "default_error.h"
-#include "toolkit_prefs.h"
 
 namespace {
 
@@ -33,20 +31,6 @@ TEST(DefaultErrorHandling, AnyOtherExceptionBecomesARuntimeError) {
             rt::default_error_handling(std::make_exception_ptr(std::bad_alloc()));
         },
         ::testing::ExitedWithCode(rt::kErrorExitStatus), "run-time error 7: Out of memory");
-}
-
-TEST(ToolkitPreferences, NothingIsLeftInTheHomeFolder) {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::temp_directory_path() / ("tovrane-home-" + std::to_string(::getpid()));
-    fs::create_directories(home);
-    EXPECT_EXIT(
-        {
-            ::setenv("HOME", home.c_str(), 1);
-            rt::settle_toolkit_preferences();
-            std::exit(fs::is_empty(home) ? 0 : 3);
-        },
-        ::testing::ExitedWithCode(0), "");
-    fs::remove_all(home);
 }
 
 }  // namespace
